@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace kalvor::platform {
+
+// The event file's texts are Windows-1252 bytes on every platform.
+QString fromCp1252(std::string_view bytes);
+
+// A character that Windows-1252 cannot hold becomes "?"; *lossless tells whether any did.
+std::string toCp1252(const QString& text, bool* lossless = nullptr);
+
+} // namespace kalvor::platform

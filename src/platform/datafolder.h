@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+
+namespace kalvor::platform {
+
+// The folder that holds the event file: $XDG_DATA_HOME/Kalvor on Linux (~/.local/share/Kalvor by
+// default), created private to the user when missing. Throws FileError when it cannot be made.
+std::filesystem::path dataFolder();
+
+} // namespace kalvor::platform
