@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kalvor;
 namespace fs = std::filesystem;
@@ -178,7 +179,12 @@ TEST_F(EventFileTest, AFolderThatCannotHoldTheFileIsReported) {
     writeBytes(dir.path() / "plain", "not a folder");
     fs::create_directory(dir.path() / "dat-is-folder");
     fs::create_directory(dir.path() / "dat-is-folder" / EventFile::kFileName);
-    const fs::path folders[] = {dir.path() / "missing", dir.path() / "plain", dir.path() / "dat-is-folder"};
+    std::vector<fs::path> folders = {dir.path() / "missing", dir.path() / "plain", dir.path() / "dat-is-folder"};
+    if (geteuid() != 0) { // permissions do not hold the superuser back
+        fs::create_directory(dir.path() / "read-only");
+        fs::permissions(dir.path() / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
+        folders.push_back(dir.path() / "read-only");
+    }
     for (const auto& folder : folders) {
         EventFile broken(folder);
         try {
