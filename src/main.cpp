@@ -2,9 +2,9 @@
 #include "engine/displaytext.h"
 #include "engine/eventfile.h"
 #include "engine/fileerror.h"
-#include "platform/cp1252.h"
 #include "platform/datafolder.h"
 #include "platform/qtlocaletext.h"
+#include "platform/textcodec.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,10 +1,10 @@
-#include "platform/cp1252.h"
+#include "platform/textcodec.h"
 
 #include <gtest/gtest.h>
 
 using namespace kalvor::platform;
 
-TEST(Cp1252, RoundTripsWhatItCanHold) {
+TEST(TextCodec, RoundTripsWhatItCanHold) {
     const QString texts[] = {
         QStringLiteral("plain ASCII"), QString::fromUtf8("Caf\u00e9 \u00fcber \u00ff"),
         QString::fromUtf8("\u20ac5 \u2014 \u201cquoted\u201d \u2026 \u0160\u017e\u0178 \u2122"),
@@ -20,7 +20,7 @@ TEST(Cp1252, RoundTripsWhatItCanHold) {
     EXPECT_EQ(fromCp1252("\x93x\x94"), QString::fromUtf8("\u201cx\u201d"));
 }
 
-TEST(Cp1252, WhatItCannotHoldBecomesAQuestionMark) {
+TEST(TextCodec, WhatItCannotHoldBecomesAQuestionMark) {
     const std::pair<QString, std::string> cases[] = {
         {QString::fromUtf8("\u65e5\u672c"), "??"},
         {QString::fromUtf8("a\U0001F600b"), "a?b"}, // one character, however many UTF-16 units
