@@ -53,6 +53,17 @@ std::optional<double> civilToOle(const CivilDateTime& t) noexcept {
     return secondsToOle(civilToSeconds(t));
 }
 
+double oleToLinearDays(double ole) noexcept {
+    if (ole >= 0 || !std::isfinite(ole))
+        return ole;
+    const double day = std::trunc(ole);
+    return day + std::fabs(ole - day);
+}
+
+double secondsToLinearDays(LocalSeconds s) noexcept {
+    return static_cast<double>(s - kOleEpochDays * kSecondsPerDay) / kSecondsPerDay;
+}
+
 int weekdayOf(const CivilDate& d) noexcept {
     return weekday_from_days(days_from_civil(d.year, d.month, d.day)) + 1;
 }

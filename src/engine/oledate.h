@@ -36,6 +36,11 @@ std::optional<CivilDateTime> oleToCivil(double ole) noexcept;
 // Nothing for an invalid date or time, or one outside the years 100..9999.
 std::optional<double> civilToOle(const CivilDateTime& t) noexcept;
 
+// The OLE date as a plain count of days, increasing with time also before 1899 (where -1.25, six
+// in the morning of 29 December, becomes -0.75). Ordering event times needs this.
+double oleToLinearDays(double ole) noexcept;
+double secondsToLinearDays(LocalSeconds s) noexcept;
+
 // 1 = Sunday .. 7 = Saturday.
 int weekdayOf(const CivilDate& d) noexcept;
 
