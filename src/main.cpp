@@ -1,32 +1,57 @@
-// Until the main window arrives, kalvor lists the stored events on the terminal.
-#include "engine/displaytext.h"
-#include "engine/eventfile.h"
 #include "engine/fileerror.h"
+#include "mainwindow/form1.h"
 #include "platform/datafolder.h"
-#include "platform/qtlocaletext.h"
-#include "platform/textcodec.h"
+#include "platform/mailunavailable.h"
+#include "platform/messagedialog.h"
+#include "platform/programlauncher.h"
+#include "platform/singleinstance.h"
+#include "platform/systemclock.h"
+#include "platform/terminationwatcher.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
+#include <QDir>
+#include <QSessionManager>
+#include <QSystemTrayIcon>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kalvor"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    try {
-        kalvor::EventFile file(kalvor::platform::dataFolder());
-        const kalvor::platform::QtLocaleText locale;
-        out << "Kalvor: " << file.count() << " event(s) in " << QString::fromStdString(file.path().string()) << "\n";
-        file.forEach([&](int n, const kalvor::eventrec& record) {
-            out << "L" << n << "\t" << kalvor::platform::fromCp1252(kalvor::trimmedText(record.desc)) << "\t"
-                << QString::fromStdString(kalvor::displayText(record.when, locale)) << "\n";
-            return true;
-        });
-        out << "The main window is not built yet.\n";
-    } catch (const kalvor::FileError& e) {
-        err << "Kalvor: " << e.what() << "\n";
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalvor"));
+    QApplication::setDesktopFileName(QStringLiteral("kalvor"));
+    // Kalvor lives on in the tray with no window shown.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    using kalvor::platform::MessageDialog;
+    kalvor::platform::SingleInstance instance;
+    if (!instance.acquire()) {
+        MessageDialog::show(nullptr, QStringLiteral("You may not run more than one copy of Kalvor!"),
+                            QStringLiteral("Kalvor..."), kalvor::MessageStyle::Critical);
         return 1;
     }
-    return 0;
+
+    kalvor::platform::SystemClock clock;
+    kalvor::platform::ProgramLauncher programs;
+    kalvor::platform::MailUnavailable mail;
+    kalvor::Form1::Setup setup;
+    try {
+        setup.dataFolder = kalvor::platform::dataFolder();
+        setup.placementFile = QDir(QString::fromStdString(kalvor::platform::configFolder().string()))
+                                  .filePath(QStringLiteral("Kalvor.ini"));
+    } catch (const kalvor::FileError& e) {
+        MessageDialog::show(nullptr, QString::fromStdString(e.what()), QStringLiteral("Kalvor Error!"),
+                            kalvor::MessageStyle::Critical);
+        return 1;
+    }
+    setup.clock = &clock;
+    setup.programs = &programs;
+    setup.mail = &mail;
+    setup.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+
+    kalvor::Form1 form(setup);
+    kalvor::platform::TerminationWatcher termination;
+    QObject::connect(&termination, &kalvor::platform::TerminationWatcher::terminationRequested, &form,
+                     [&form] { form.queryUnload(kalvor::Form1::SessionEnd); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.queryUnload(kalvor::Form1::SessionEnd); });
+    form.load();
+    return QApplication::exec();
 }

@@ -8,4 +8,8 @@ namespace kalvor::platform {
 // default), created private to the user when missing. Throws FileError when it cannot be made.
 std::filesystem::path dataFolder();
 
+// The folder of the settings files: $XDG_CONFIG_HOME/Kalvor on Linux (~/.config/Kalvor by
+// default). It is not created here.
+std::filesystem::path configFolder();
+
 } // namespace kalvor::platform

@@ -1,6 +1,7 @@
 #include "engine/datadir.h"
 #include "engine/eventrec.h"
 #include "engine/listkey.h"
+#include "engine/numbertext.h"
 
 #include <gtest/gtest.h>
 
@@ -96,4 +97,13 @@ TEST(ListKey, KeysAndRecordNumbers) {
 TEST(DataDir, ADriveRootLosesItsSeparator) {
     EXPECT_EQ(datadir("C:\\") + "\\KALVOR.DAT", "C:\\KALVOR.DAT");
     EXPECT_EQ(datadir("C:\\WINDOWS") + "\\KALVOR.DAT", "C:\\WINDOWS\\KALVOR.DAT");
+}
+
+TEST(NumberText, TheLeadingNumberOfAText) {
+    const std::pair<const char*, double> cases[] = {
+        {"1200", 1200}, {"-585", -585}, {"  42px", 42}, {"abc", 0},  {"", 0},    {"-", 0},
+        {"3.5", 3.5},   {"1e3", 1000},  {"1e", 1},      {"0x1F", 0}, {"inf", 0}, {"+7", 7},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(leadingNumber(text), value) << text;
 }
