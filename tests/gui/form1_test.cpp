@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -228,7 +229,7 @@ TEST_F(Form1Test, TheDispatcherChoosesTheCommandByKey) {
         {Qt::Key_Q, Qt::NoModifier, "nothing"},       {Qt::Key_F1, Qt::NoModifier, "nothing"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.command) + " " + QTest::toString(c.key));
+        SCOPED_TRACE(std::string(c.command) + " " + QKeySequence(c.key).toString().toStdString());
         QFile::remove(placementPath());
         std::filesystem::remove(dir.path() / "data" / "KALVOR.DAT");
         seed({"a", "b"});
