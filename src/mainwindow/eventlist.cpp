@@ -19,12 +19,32 @@ EventList::EventList(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionsClickable(true);
 }
 
+namespace {
+
+// The key lives beside the item's data, not in it: re-keying thousands of items then changes
+// nothing the view has to redraw.
+class KeyedItem : public QTreeWidgetItem {
+public:
+    static constexpr int kType = QTreeWidgetItem::UserType + 1;
+    explicit KeyedItem(const QStringList& texts) : QTreeWidgetItem(texts, kType) {}
+    QString key;
+};
+
+} // namespace
+
+QTreeWidgetItem* EventList::makeItem(const QString& key, const QString& description, const QString& nextOccurrence) {
+    auto* item = new KeyedItem({description, nextOccurrence});
+    item->key = key;
+    return item;
+}
+
 QString EventList::keyOf(const QTreeWidgetItem* item) {
-    return item->data(0, Qt::UserRole).toString();
+    return item->type() == KeyedItem::kType ? static_cast<const KeyedItem*>(item)->key : QString();
 }
 
 void EventList::setKey(QTreeWidgetItem* item, const QString& key) {
-    item->setData(0, Qt::UserRole, key);
+    if (item->type() == KeyedItem::kType)
+        static_cast<KeyedItem*>(item)->key = key;
 }
 
 int EventList::recordOf(const QTreeWidgetItem* item) {

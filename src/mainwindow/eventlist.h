@@ -6,13 +6,14 @@
 
 namespace kalvor {
 
-// The list of events (List1). Each item carries its key ("L" and the record number) in the first
-// column's user data. Command keys go to the main window's dispatcher.
+// The list of events (List1). Each item carries its key: "L" and the record number. Command keys
+// go to the main window's dispatcher.
 class EventList : public QTreeWidget {
     Q_OBJECT
 public:
     explicit EventList(QWidget* parent = nullptr);
 
+    static QTreeWidgetItem* makeItem(const QString& key, const QString& description, const QString& nextOccurrence);
     static QString keyOf(const QTreeWidgetItem* item);
     static void setKey(QTreeWidgetItem* item, const QString& key);
     // The record number the item's key names.

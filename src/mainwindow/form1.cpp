@@ -207,10 +207,9 @@ void Form1::fillList() {
     QList<QTreeWidgetItem*> items;
     try {
         file_.forEach([&](int n, const eventrec& record) {
-            auto* item = new QTreeWidgetItem(QStringList{platform::fromCp1252(trimmedText(record.desc)),
-                                                         QString::fromStdString(displayText(record.when, locale_))});
-            EventList::setKey(item, QString::fromStdString(keyOf(n)));
-            items.append(item);
+            items.append(EventList::makeItem(QString::fromStdString(keyOf(n)),
+                                             platform::fromCp1252(trimmedText(record.desc)),
+                                             QString::fromStdString(displayText(record.when, locale_))));
             return true;
         });
     } catch (const FileError& e) {

@@ -1,3 +1,4 @@
+#include "mainwindow/eventlist.h"
 #include "mainwindow/form1.h"
 
 #include "engine/displaytext.h"
@@ -97,7 +98,7 @@ protected:
     std::vector<std::string> keys() const {
         std::vector<std::string> out;
         for (int i = 0; i < list()->topLevelItemCount(); ++i)
-            out.push_back(list()->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString());
+            out.push_back(EventList::keyOf(list()->topLevelItem(i)).toStdString());
         return out;
     }
     std::vector<std::string> descriptions() const {
