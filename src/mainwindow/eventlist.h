@@ -23,6 +23,9 @@ public:
     // Insert 45, letters by their capital; 0 for every other key.
     static int dispatchCode(const QKeyEvent* event);
 
+    QModelIndex indexOf(const QTreeWidgetItem* item) const { return indexFromItem(item); }
+    QTreeWidgetItem* itemOf(const QModelIndex& index) const { return itemFromIndex(index); }
+
     // Receives the key code of every key that dispatchCode() knows.
     std::function<void(int keyCode)> onCommandKey;
 

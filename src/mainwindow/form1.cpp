@@ -3,6 +3,7 @@
 #include "eventlist.h"
 
 #include "dialogs/form3.h"
+#include "editor/form2.h"
 #include "engine/clock.h"
 #include "engine/displaytext.h"
 #include "engine/fileerror.h"
@@ -290,7 +291,7 @@ void Form1::toolbarClick(const QString& buttonKey) {
 
 void Form1::addEvent() {
     setStatusText("Add Event");
-    runEditor(true, std::nullopt);
+    runEditor(true, std::nullopt, QPersistentModelIndex());
     scheduler_->nextmsg();
 }
 
@@ -306,11 +307,39 @@ void Form1::editEvent() {
         showFileError(e);
         return;
     }
-    runEditor(false, record);
+    runEditor(false, record, QPersistentModelIndex(List1_->indexOf(selected.first())));
     scheduler_->nextmsg();
 }
 
-void Form1::runEditor(bool, const std::optional<eventrec>&) {}
+void Form1::runEditor(bool adding, const std::optional<eventrec>& record, const QPersistentModelIndex& row) {
+    Form2 editor(*this, this);
+    editor.reset(adding);
+    if (record)
+        editor.fill(*record, row);
+    editor.move(toPixels(subleft), toPixels(subtop));
+    editor.exec();
+}
+
+int Form1::recordOfRow(const QPersistentModelIndex& row) const {
+    const QTreeWidgetItem* item = row.isValid() ? List1_->itemOf(row) : nullptr;
+    return item ? EventList::recordOf(item) : 0;
+}
+
+void Form1::appendRow(int record, const QString& description, const QString& nextOccurrence) {
+    List1_->addTopLevelItem(EventList::makeItem(QString::fromStdString(keyOf(record)), description, nextOccurrence));
+}
+
+void Form1::replaceRow(const QPersistentModelIndex& row, const QString& description, const QString& nextOccurrence) {
+    if (QTreeWidgetItem* item = row.isValid() ? List1_->itemOf(row) : nullptr) {
+        item->setText(0, description);
+        item->setText(1, nextOccurrence);
+    }
+}
+
+void Form1::setEditorPosition(QPoint twips) {
+    subleft = static_cast<std::int16_t>(std::clamp(twips.x(), -32768, 32767));
+    subtop = static_cast<std::int16_t>(std::clamp(twips.y(), -32768, 32767));
+}
 
 void Form1::removeEvent() {
     const QList<QTreeWidgetItem*> selected = List1_->selectedItems();

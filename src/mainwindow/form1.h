@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/editorhost.h"
 #include "engine/eventfile.h"
 #include "engine/hostwindow.h"
 #include "engine/scheduler.h"
@@ -32,7 +33,7 @@ class ProgramStarter;
 
 // The main window: the list of events, the toolbar, the status bar, the tray icon and the timer
 // that drives the scheduler. Every command runs through listKeyDown().
-class Form1 : public QMainWindow, public HostWindow {
+class Form1 : public QMainWindow, public HostWindow, public EditorHost {
     Q_OBJECT
 public:
     struct Setup {
@@ -74,8 +75,6 @@ public:
 
     void nextmsg() { scheduler_->nextmsg(); }
     Scheduler& scheduler() { return *scheduler_; }
-    EventFile& eventFile() { return file_; }
-    const platform::QtLocaleText& localeText() const { return locale_; }
 
     std::int16_t subleft = 1200;
     std::int16_t subtop = 585;
@@ -89,12 +88,25 @@ public:
     void setNextOccurrenceText(int record, const std::string& text) override;
     void removeListItem(int record) override;
 
+    // EditorHost
+    EventFile& eventFile() override { return file_; }
+    const Clock& clock() const override { return *setup_.clock; }
+    const platform::QtLocaleText& localeText() const override { return locale_; }
+    MailSystem& mailSystem() override { return *setup_.mail; }
+    int recordOfRow(const QPersistentModelIndex& row) const override;
+    void appendRow(int record, const QString& description, const QString& nextOccurrence) override;
+    void replaceRow(const QPersistentModelIndex& row, const QString& description,
+                    const QString& nextOccurrence) override;
+    QPoint editorPosition() const override { return QPoint(subleft, subtop); }
+    void setEditorPosition(QPoint twips) override;
+
 signals:
     void loaded();
 
 protected:
-    // Opens the event editor, adding (record empty) or editing; the editor stores the event.
-    virtual void runEditor(bool adding, const std::optional<eventrec>& record);
+    // Opens the event editor, adding (record empty) or editing the record of `row`; the editor
+    // stores the event.
+    virtual void runEditor(bool adding, const std::optional<eventrec>& record, const QPersistentModelIndex& row);
 
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
