@@ -1,5 +1,6 @@
 #include "engine/fileerror.h"
 #include "mainwindow/form1.h"
+#include "platform/appicons.h"
 #include "platform/datafolder.h"
 #include "platform/mailunavailable.h"
 #include "platform/messagedialog.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kalvor"));
     QApplication::setDesktopFileName(QStringLiteral("kalvor"));
+    QApplication::setWindowIcon(kalvor::platform::programIcon());
     // Kalvor lives on in the tray with no window shown.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -108,7 +108,10 @@ QList<MessageDialog::Shown> MessageDialog::takeShown() {
 }
 
 MessageAnswer QtMessageBoxes::show(const std::string& text, const std::string& title, int style) {
-    return MessageDialog::show(parent_, QString::fromStdString(text), QString::fromStdString(title), style);
+    // Event texts keep the event file's CR LF line breaks.
+    QString lines = QString::fromStdString(text);
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return MessageDialog::show(parent_, lines, QString::fromStdString(title), style);
 }
 
 } // namespace kalvor::platform
