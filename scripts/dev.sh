@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format
+          libcurl4-openssl-dev qtkeychain-qt6-dev python3-aiosmtpd
           xvfb icewm xdotool x11-utils fonts-dejavu-core)
 
 install_missing() {

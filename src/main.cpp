@@ -2,10 +2,10 @@
 #include "mainwindow/form1.h"
 #include "platform/appicons.h"
 #include "platform/datafolder.h"
-#include "platform/mailunavailable.h"
 #include "platform/messagedialog.h"
 #include "platform/programlauncher.h"
 #include "platform/singleinstance.h"
+#include "platform/smtpmailsystem.h"
 #include "platform/systemclock.h"
 #include "platform/terminationwatcher.h"
 
@@ -32,17 +32,19 @@ int main(int argc, char* argv[]) {
 
     kalvor::platform::SystemClock clock;
     kalvor::platform::ProgramLauncher programs;
-    kalvor::platform::MailUnavailable mail;
     kalvor::Form1::Setup setup;
+    QDir config;
     try {
         setup.dataFolder = kalvor::platform::dataFolder();
-        setup.placementFile = QDir(QString::fromStdString(kalvor::platform::configFolder().string()))
-                                  .filePath(QStringLiteral("Kalvor.ini"));
+        config.setPath(QString::fromStdString(kalvor::platform::configFolder().string()));
+        setup.placementFile = config.filePath(QStringLiteral("Kalvor.ini"));
     } catch (const kalvor::FileError& e) {
         MessageDialog::show(nullptr, QString::fromStdString(e.what()), QStringLiteral("Kalvor Error!"),
                             kalvor::MessageStyle::Critical);
         return 1;
     }
+    kalvor::platform::SmtpMailSystem mail(config.filePath(QStringLiteral("mail.ini")),
+                                          config.filePath(QStringLiteral("contacts.vcf")));
     setup.clock = &clock;
     setup.programs = &programs;
     setup.mail = &mail;

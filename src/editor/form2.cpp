@@ -8,6 +8,7 @@
 #include "engine/displaytext.h"
 #include "engine/eventfile.h"
 #include "engine/fileerror.h"
+#include "engine/mailsystem.h"
 #include "engine/messageboxes.h"
 #include "engine/numbertext.h"
 #include "engine/recipients.h"
@@ -19,6 +20,7 @@
 #include "platform/twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -199,6 +201,7 @@ void Form2::buildMailPage() {
     txt_[0] = place(new QPlainTextEdit(this), "txt(0)", 105, 1260, 7155, 1065);
     Command1_ = place(new QPushButton(QStringLiteral("To:"), this), "Command1", 105, 2415, 435, 330);
     Command1_->setAutoDefault(false);
+    connect(Command1_, &QPushButton::clicked, this, &Form2::addressBook);
     who_ = place(new QLineEdit(this), "who", 630, 2415, 1380, 330);
     who_->installEventFilter(this);
     List1_ = place(new QListWidget(this), "List1", 105, 2835, 1905, 1620);
@@ -375,6 +378,54 @@ QString Form2::mytos() const {
     return names.join(QLatin1Char(';'));
 }
 
+int Form2::ckaddress() {
+    MailSystem& mail = host_.mailSystem();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    bool signedOn = false;
+    QString name;
+    try {
+        mail.signOn();
+        signedOn = true;
+        mail.attachSession();
+        mail.compose();
+        for (int i = 0; i < List1_->count(); ++i) {
+            name = List1_->item(i)->text();
+            mail.setRecipient(i, name.toStdString());
+            mail.resolveName(i);
+        }
+        QApplication::restoreOverrideCursor();
+        mail.signOff();
+        return 0;
+    } catch (const MailError& e) {
+        QApplication::restoreOverrideCursor();
+        if (signedOn) {
+            try {
+                mail.signOff();
+            } catch (const MailError&) {
+            }
+        }
+        refuse(QStringLiteral("There is a problem with the following address:\n") +
+               QString(addressIndent(static_cast<std::size_t>(name.size())), QLatin1Char(' ')) + name +
+               QStringLiteral("\n\n") + QString::fromStdString(e.what()));
+        return 1;
+    }
+}
+
+void Form2::addressBook() {
+    MailSystem& mail = host_.mailSystem();
+    try {
+        mail.compose();
+        for (int i = 0; i < List1_->count(); ++i)
+            mail.setRecipient(i, List1_->item(i)->text().toStdString());
+        mail.showAddressBook();
+        List1_->clear();
+        for (int i = 0; i < mail.recipientCount(); ++i)
+            List1_->addItem(QString::fromStdString(mail.recipientName(i)));
+    } catch (const MailError&) {
+        // A cancelled or failed address book leaves the list as it was.
+    }
+}
+
 bool Form2::refuse(const QString& text) {
     platform::MessageDialog::show(this, text, QStringLiteral("Error!"), kErrorStyle);
     return false;
@@ -427,6 +478,8 @@ void Form2::save() {
             refuse(QStringLiteral("You must have a recipient in the To list!"));
             return;
         }
+        if (ckaddress() != 0)
+            return;
         if (!store(record.txt, txt_[0]->toPlainText(), true, "message text") ||
             !store(record.extra, mytos(), false, "recipient list"))
             return;

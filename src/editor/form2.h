@@ -46,6 +46,8 @@ public:
     int mydays() const;
     // The recipients joined by ";".
     QString mytos() const;
+    // Checks every recipient with the mail system: 0 when all resolve, 1 after a message.
+    int ckaddress();
 
     // The control last right-clicked, for "What's This?".
     QWidget* thiscontrol = nullptr;
@@ -65,6 +67,7 @@ private:
     void save();
     void cancel();
     void browse(bool forProgram);
+    void addressBook();
     bool refuse(const QString& text);
     void keepPosition();
 

@@ -2,6 +2,8 @@
 
 #include "mailsystem.h"
 
+#include <cmath>
+
 namespace kalvor {
 
 std::vector<std::string> splitRecipients(std::string_view text) {
@@ -13,6 +15,11 @@ std::vector<std::string> splitRecipients(std::string_view text) {
             names.back().push_back(c);
     }
     return names;
+}
+
+int addressIndent(std::size_t length) noexcept {
+    const double blanks = std::nearbyint(25.0 - static_cast<double>(length) / 2.0);
+    return blanks < 1 ? 0 : static_cast<int>(blanks);
 }
 
 void sendto(MailSystem& mail, std::string_view text) {

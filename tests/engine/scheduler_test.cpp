@@ -359,3 +359,9 @@ TEST(Recipients, SplitAtEverySeparatorKeepingEmptyNames) {
     for (const auto& [text, names] : cases)
         EXPECT_EQ(splitRecipients(text), names) << text;
 }
+
+TEST(Recipients, AProblemAddressIsRoughlyCentred) {
+    const std::pair<std::size_t, int> cases[] = {{0, 25}, {3, 24}, {10, 20}, {47, 2}, {49, 0}, {50, 0}, {60, 0}};
+    for (const auto& [length, blanks] : cases)
+        EXPECT_EQ(addressIndent(length), blanks) << length;
+}

@@ -367,3 +367,67 @@ TEST_F(Form2Test, RightClickOffersWhatsThisForTheLabelledControls) {
     EXPECT_FALSE(editor->whatsThis().isEmpty());
     EXPECT_EQ(field<QMenu>("myclick")->actions().first()->text(), QStringLiteral("What's This?"));
 }
+
+TEST_F(Form2Test, RecipientsAreCheckedWithTheMailSystemBeforeSaving) {
+    start();
+    struct Case {
+        const char* failAt;
+        std::string failOnName;
+        bool saved;
+        QString shownName; // after its blanks
+    };
+    const std::string tenLetters = "Ten Letter";
+    const std::string sixty(60, 'x');
+    const Case cases[] = {
+        {"", "", true, QString()},
+        {"resolveName", tenLetters, false, QString(20, QLatin1Char(' ')) + QString::fromStdString(tenLetters)},
+        {"resolveName", sixty, false, QString::fromStdString(sixty)},
+        {"signOn", "", false, QString(25, QLatin1Char(' '))}, // no name is being resolved yet
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.failAt) + " " + c.failOnName);
+        std::filesystem::remove(dir.path() / "data" / "KALVOR.DAT");
+        mail.calls.clear();
+        mail.failAt = c.failAt;
+        mail.failOnName = c.failOnName;
+        open(true);
+        fillValid();
+        page(0);
+        for (const std::string& name : {std::string("first"), tenLetters, sixty}) {
+            box("who")->setText(QString::fromStdString(name));
+            QTest::keyClick(box("who"), Qt::Key_Return);
+        }
+        press("Command2");
+        EXPECT_EQ(form->eventFile().count(), c.saved ? 1 : 0);
+        EXPECT_EQ(mail.calls.back(), std::string(c.failAt) == "signOn" ? "signOn" : "signOff");
+        EXPECT_EQ(mail.calls.front(), "signOn");
+        const auto shown = MessageDialog::takeShown();
+        ASSERT_EQ(shown.size(), c.saved ? 0u : 1u);
+        if (!c.saved) {
+            EXPECT_TRUE(shown[0].text.startsWith(QStringLiteral("There is a problem with the following address:\n") +
+                                                 c.shownName + QStringLiteral("\n")))
+                << shown[0].text.toStdString();
+            EXPECT_EQ(shown[0].title, QStringLiteral("Error!"));
+        }
+        if (c.saved) {
+            EXPECT_EQ(std::count(mail.calls.begin(), mail.calls.end(), "resolveName:first"), 1);
+        }
+    }
+}
+
+TEST_F(Form2Test, TheAddressBookReplacesTheRecipientsUnlessCancelled) {
+    start();
+    open(true);
+    page(0);
+    box("who")->setText(QStringLiteral("a"));
+    QTest::keyClick(box("who"), Qt::Key_Return);
+    mail.bookResult = {"a", "Carol Jones"};
+    press("Command1");
+    EXPECT_EQ(editor->mytos(), QStringLiteral("a;Carol Jones"));
+    EXPECT_NE(std::find(mail.calls.begin(), mail.calls.end(), "setRecipient:0=a"), mail.calls.end());
+
+    mail.failAt = "showAddressBook";
+    mail.bookResult = {"lost"};
+    press("Command1");
+    EXPECT_EQ(editor->mytos(), QStringLiteral("a;Carol Jones"));
+}

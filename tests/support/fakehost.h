@@ -7,6 +7,7 @@
 #include "engine/messageboxes.h"
 #include "engine/programstarter.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -85,16 +86,32 @@ struct FakeStarter : kalvor::ProgramStarter {
     }
 };
 
-// Logs each call as "name" or "name:argument"; throws at the call named failAt.
+// Logs each call as "name" or "name:argument"; throws at the call named failAt (and, with
+// failOnName, only for that recipient). The address book, when opened, sets bookResult.
 struct RecordingMail : kalvor::MailSystem {
     std::vector<std::string> calls;
     std::string failAt;
+    std::string failOnName;
+    std::vector<std::string> recipients;
+    std::vector<std::string> bookResult;
 
     void signOn() override { call("signOn"); }
     void attachSession() override { call("attachSession"); }
-    void compose() override { call("compose"); }
+    void compose() override {
+        call("compose");
+        recipients.clear();
+    }
     void setRecipient(int slot, const std::string& name) override {
         call("setRecipient", std::to_string(slot) + "=" + name);
+        recipients.resize(std::max<std::size_t>(recipients.size(), static_cast<std::size_t>(slot) + 1));
+        recipients[static_cast<std::size_t>(slot)] = name;
+    }
+    int recipientCount() const override { return static_cast<int>(recipients.size()); }
+    std::string recipientName(int slot) const override { return recipients.at(static_cast<std::size_t>(slot)); }
+    void resolveName(int slot) override { call("resolveName", recipients.at(static_cast<std::size_t>(slot))); }
+    void showAddressBook() override {
+        call("showAddressBook");
+        recipients = bookResult;
     }
     void setSubject(const std::string& subject) override { call("setSubject", subject); }
     void setBody(const std::string& body) override { call("setBody", body); }
@@ -104,7 +121,7 @@ struct RecordingMail : kalvor::MailSystem {
 private:
     void call(const std::string& name, const std::string& argument = {}) {
         calls.push_back(argument.empty() ? name : name + ":" + argument);
-        if (name == failAt)
+        if (name == failAt && (failOnName.empty() || argument == failOnName))
             throw kalvor::MailError("the server said no at " + name);
     }
 };
