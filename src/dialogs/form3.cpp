@@ -3,6 +3,7 @@
 #include "growwin.h"
 #include "platform/appicons.h"
 #include "platform/twips.h"
+#include "platform/widgetplacement.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,10 +17,7 @@ namespace kalvor {
 namespace {
 
 using platform::toPixels;
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-}
+using platform::twipsRect;
 
 QLabel* yellowLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, const QFont& font) {
     auto* label = new QLabel(text, parent);

@@ -3,6 +3,7 @@
 #include "directorylist.h"
 
 #include "platform/twips.h"
+#include "platform/widgetplacement.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,13 +19,8 @@ namespace kalvor {
 
 namespace {
 
+using platform::place;
 using platform::toPixels;
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-    return widget;
-}
 
 QLabel* boldLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width, int height) {
     auto* label = place(new QLabel(QLatin1String(text), parent), name, left, top, width, height);

@@ -18,6 +18,7 @@
 #include "platform/qtlocaletext.h"
 #include "platform/textcodec.h"
 #include "platform/twips.h"
+#include "platform/widgetplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +42,7 @@ namespace kalvor {
 
 namespace {
 
+using platform::place;
 using platform::toPixels;
 using platform::toTwips;
 
@@ -49,12 +51,6 @@ const char* const kUnits[] = {"Once", "Minute(s)", "Hour(s)", "Day(s)", "Week(s)
 const char* const kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr int kDayLeft[] = {105, 840, 1575, 2310, 3045, 3780, 4515};
 const char* const kStyles[] = {"Normal", "Minimized", "Maximized"};
-
-template <typename W> W* place(W* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
-    return widget;
-}
 
 // Fonts differ between desktops: a caption is never cut, its control grows to the right instead.
 template <typename W> W* fitText(W* widget) {
