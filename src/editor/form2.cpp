@@ -377,11 +377,9 @@ QString Form2::mytos() const {
 int Form2::ckaddress() {
     MailSystem& mail = host_.mailSystem();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    bool signedOn = false;
     QString name;
     try {
         mail.signOn();
-        signedOn = true;
         mail.attachSession();
         mail.compose();
         for (int i = 0; i < List1_->count(); ++i) {
@@ -394,11 +392,9 @@ int Form2::ckaddress() {
         return 0;
     } catch (const MailError& e) {
         QApplication::restoreOverrideCursor();
-        if (signedOn) {
-            try {
-                mail.signOff();
-            } catch (const MailError&) {
-            }
+        try {
+            mail.signOff();
+        } catch (const MailError&) {
         }
         refuse(QStringLiteral("There is a problem with the following address:\n") +
                QString(addressIndent(static_cast<std::size_t>(name.size())), QLatin1Char(' ')) + name +

@@ -399,7 +399,7 @@ TEST_F(Form2Test, RecipientsAreCheckedWithTheMailSystemBeforeSaving) {
         }
         press("Command2");
         EXPECT_EQ(form->eventFile().count(), c.saved ? 1 : 0);
-        EXPECT_EQ(mail.calls.back(), std::string(c.failAt) == "signOn" ? "signOn" : "signOff");
+        EXPECT_EQ(mail.calls.back(), "signOff");
         EXPECT_EQ(mail.calls.front(), "signOn");
         const auto shown = MessageDialog::takeShown();
         ASSERT_EQ(shown.size(), c.saved ? 0u : 1u);
@@ -430,4 +430,29 @@ TEST_F(Form2Test, TheAddressBookReplacesTheRecipientsUnlessCancelled) {
     mail.bookResult = {"lost"};
     press("Command1");
     EXPECT_EQ(editor->mytos(), QStringLiteral("a;Carol Jones"));
+}
+
+TEST_F(Form2Test, TheAddCommandOpensTheEditorAtItsPlaceAndListsTheNewEvent) {
+    seed({"one"});
+    start().realEditor = true;
+    form->subleft = 1500;
+    form->subtop = 900;
+    QPoint openedAt;
+    QString caption;
+    kalvor_test::whenModal([&](QWidget* dialog) {
+        caption = dialog->windowTitle();
+        openedAt = dialog->pos();
+        dialog->findChild<QLineEdit*>(QStringLiteral("mydesc"))->setText(QStringLiteral("added"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("tme"))->setText(QStringLiteral("11:00 AM"));
+        dialog->move(platform::toPixels(3000), platform::toPixels(600));
+        dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    });
+    form->listKeyDown(45);
+    EXPECT_EQ(caption, QStringLiteral("Add Event"));
+    EXPECT_EQ(openedAt, QPoint(100, 60));
+    EXPECT_EQ(keys(), (std::vector<std::string>{"L1", "L2"}));
+    EXPECT_EQ(descriptions(), (std::vector<std::string>{"one", "added"}));
+    EXPECT_EQ(form->subleft, 3000);
+    EXPECT_EQ(form->subtop, 600);
+    EXPECT_EQ(status(), QStringLiteral("Next Event: 3/4/26 11:00 AM"));
 }

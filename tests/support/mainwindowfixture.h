@@ -43,7 +43,7 @@ inline void whenModal(std::function<void(QWidget*)> act) {
 
 const CivilDateTime kNow{{2026, 3, 4}, 10, 15, 30};
 
-// The main window with the editor replaced by a recorder.
+// The main window with its editor recorded, and opened only when a test asks for it.
 class TestForm1 : public Form1 {
 public:
     using Form1::Form1;
@@ -53,10 +53,13 @@ public:
         std::string status;
     };
     std::vector<EditorCall> editorCalls;
+    bool realEditor = false;
 
 protected:
-    void runEditor(bool adding, const std::optional<eventrec>& record, const QPersistentModelIndex&) override {
+    void runEditor(bool adding, const std::optional<eventrec>& record, const QPersistentModelIndex& row) override {
         editorCalls.push_back({adding, record, statusText()});
+        if (realEditor)
+            Form1::runEditor(adding, record, row);
     }
 };
 
