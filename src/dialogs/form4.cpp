@@ -155,6 +155,15 @@ void Form4::ok() {
     accept();
 }
 
+void Form4::keyPressEvent(QKeyEvent* event) {
+    // Neither button is the cancel button: Escape does not close the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == Combo1_ || watched == Combo1_->lineEdit()) && event->type() == QEvent::KeyPress) {
         // The file type is chosen from the list only.

@@ -26,6 +26,7 @@ public:
     static QString joinPath(const QString& folder, const QString& name);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -536,6 +536,15 @@ void Form2::browse(bool forProgram) {
     browser.exec();
 }
 
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // Neither button is the cancel button: Escape does not close the dialog.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == rep_ && event->type() == QEvent::KeyPress) {
         // A pick list: typing and Delete change nothing, Tab still moves on.

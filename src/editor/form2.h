@@ -53,6 +53,7 @@ public:
     QWidget* thiscontrol = nullptr;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -16,12 +16,12 @@ bool testMode = false;
 std::deque<MessageAnswer> nextAnswers;
 QList<MessageDialog::Shown> shownBoxes;
 
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton button;
     MessageAnswer answer;
 };
 
-std::vector<ButtonSpec> buttonsOf(int style) {
+std::vector<ButtonChoice> buttonsOf(int style) {
     using B = QMessageBox;
     switch (style & 0xF) {
     case MessageStyle::OkCancel:
@@ -62,7 +62,7 @@ std::size_t defaultIndex(int style, std::size_t buttons) {
 } // namespace
 
 MessageAnswer MessageDialog::show(QWidget* parent, const QString& text, const QString& title, int style) {
-    const std::vector<ButtonSpec> buttons = buttonsOf(style);
+    const std::vector<ButtonChoice> buttons = buttonsOf(style);
     if (testMode) {
         shownBoxes.append({text, title, style});
         if (!nextAnswers.empty()) {
@@ -80,8 +80,8 @@ MessageAnswer MessageDialog::show(QWidget* parent, const QString& text, const QS
         box.setWindowModality(Qt::ApplicationModal);
     }
     std::vector<QAbstractButton*> made;
-    for (const ButtonSpec& spec : buttons)
-        made.push_back(box.addButton(spec.button));
+    for (const ButtonChoice& choice : buttons)
+        made.push_back(box.addButton(choice.button));
     box.setDefaultButton(static_cast<QPushButton*>(made[defaultIndex(style, made.size())]));
     box.exec();
     for (std::size_t i = 0; i < made.size(); ++i)
@@ -89,7 +89,7 @@ MessageAnswer MessageDialog::show(QWidget* parent, const QString& text, const QS
             return buttons[i].answer;
     // Closed without a button (Escape or the window's close box): the box's escape answer.
     const bool hasCancel = std::any_of(buttons.begin(), buttons.end(),
-                                       [](const ButtonSpec& b) { return b.answer == MessageAnswer::Cancel; });
+                                       [](const ButtonChoice& b) { return b.answer == MessageAnswer::Cancel; });
     return hasCancel ? MessageAnswer::Cancel : buttons.back().answer;
 }
 

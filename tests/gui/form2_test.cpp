@@ -315,6 +315,8 @@ TEST_F(Form2Test, TheUnitBoxIsAPickListAndTheRecipientListIsEdited) {
     rep->setFocus();
     QTest::keyClick(rep, Qt::Key_Tab); // Tab still moves on
     EXPECT_NE(QApplication::focusWidget(), rep);
+    QTest::keyClick(editor.get(), Qt::Key_Escape); // and Escape closes nothing
+    EXPECT_TRUE(editor->isVisible());
     editor->hide();
 
     auto* recipients = field<QListWidget>("List1");
