@@ -292,7 +292,8 @@ void Form1::toolbarClick(const QString& buttonKey) {
 void Form1::addEvent() {
     setStatusText("Add Event");
     runEditor(true, std::nullopt, QPersistentModelIndex());
-    scheduler_->nextmsg();
+    if (!closing_) // the program may have been ended while the editor was open
+        scheduler_->nextmsg();
 }
 
 void Form1::editEvent() {
@@ -308,7 +309,8 @@ void Form1::editEvent() {
         return;
     }
     runEditor(false, record, QPersistentModelIndex(List1_->indexOf(selected.first())));
-    scheduler_->nextmsg();
+    if (!closing_)
+        scheduler_->nextmsg();
 }
 
 void Form1::runEditor(bool adding, const std::optional<eventrec>& record, const QPersistentModelIndex& row) {
