@@ -36,6 +36,7 @@
 #include <QTabWidget>
 #include <QWhatsThis>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kalvor {
@@ -169,11 +170,17 @@ void Form2::buildSharedFields() {
 
     Frame1_ = place(new QGroupBox(QStringLiteral("Next Occurence"), this), "Frame1", 2100, 2415, 1695, 1065);
     setHelp(Frame1_, 90, true);
-    setHelp(label(Frame1_, "Label3", "Time:", 105, 210, 435, 225), 90, true);
+    QLabel* timeLabel = label(Frame1_, "Label3", "Time:", 105, 210, 435, 225);
     tme_ = place(new QLineEdit(Frame1_), "tme", 525, 210, 960, 285);
-    setHelp(tme_, 90, false);
-    setHelp(label(Frame1_, "Label5", "Date:", 105, 630, 435, 225), 90, true);
+    QLabel* dateLabel = label(Frame1_, "Label5", "Date:", 105, 630, 435, 225);
     dte_ = place(new QLineEdit(Frame1_), "dte", 525, 630, 960, 285);
+    // Where the font makes a caption wider than its place, its box moves right rather than cover it.
+    const int boxLeft = std::max({tme_->x(), timeLabel->geometry().right() + 2, dateLabel->geometry().right() + 2});
+    tme_->move(boxLeft, tme_->y());
+    dte_->move(boxLeft, dte_->y());
+    for (QWidget* w : {static_cast<QWidget*>(timeLabel), static_cast<QWidget*>(dateLabel)})
+        setHelp(w, 90, true);
+    setHelp(tme_, 90, false);
     setHelp(dte_, 90, false);
 
     Frame2_ = place(new QGroupBox(QStringLiteral("Do not run on these days:"), this), "Frame2", 2100, 3675, 5160, 645);
