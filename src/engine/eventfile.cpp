@@ -33,8 +33,7 @@ bool fileExists(const std::filesystem::path& p) {
 
 } // namespace
 
-EventFile::EventFile(std::filesystem::path folder)
-    : path_(folder / kFileName), tempPath_(std::move(folder) / kTempName) {}
+EventFile::EventFile(const std::filesystem::path& folder) : path_(folder / kFileName), tempPath_(folder / kTempName) {}
 
 void EventFile::recoverInterruptedRemoval() {
     if (!fileExists(tempPath_))

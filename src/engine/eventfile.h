@@ -23,7 +23,7 @@ public:
     static constexpr const char* kFileName = "KALVOR.DAT";
     static constexpr const char* kTempName = "KALVOR.TMP";
 
-    explicit EventFile(std::filesystem::path folder);
+    explicit EventFile(const std::filesystem::path& folder);
 
     const std::filesystem::path& path() const noexcept { return path_; }
     const std::filesystem::path& tempPath() const noexcept { return tempPath_; }
