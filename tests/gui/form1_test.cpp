@@ -316,3 +316,22 @@ TEST_F(Form1Test, AboutShowsTheBoxWithItsOkButtonUntilOkIsPressed) {
     EXPECT_TRUE(stillOpenAfterEscape);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(Form1Test, AnUnreadableEventFileIsReportedAndKalvorKeepsRunning) {
+    std::filesystem::create_directory(dir.path() / "data" / "KALVOR.DAT"); // a folder where the file should be
+    start();
+    const auto shown = MessageDialog::takeShown();
+    ASSERT_EQ(shown.size(), 2u); // reading the list, then the first scan
+    for (const auto& box : shown) {
+        EXPECT_EQ(box.title, QStringLiteral("Kalvor Error!"));
+        EXPECT_TRUE(box.text.contains(QStringLiteral("KALVOR.DAT"))) << box.text.toStdString();
+    }
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(timer()->isActive()); // and tries again later
+    EXPECT_EQ(timer()->interval(), 60000);
+
+    std::filesystem::remove(dir.path() / "data" / "KALVOR.DAT");
+    seed({"back"});
+    form->scheduler().tick(); // the tick a minute later
+    EXPECT_EQ(status(), QStringLiteral("Next Event: 3/5/26 9:00 AM"));
+}
