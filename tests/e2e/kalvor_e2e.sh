@@ -79,7 +79,7 @@ second=$!
 pids+=($second)
 wait_for 20 xdotool search --onlyvisible --name '^Kalvor\.\.\.$' || fail "the second copy showed no message"
 box=$(xdotool search --onlyvisible --name '^Kalvor\.\.\.$' | head -n 1)
-xdotool windowactivate --sync "$box" key --clearmodifiers Return 2>/dev/null || xdotool key --window "$box" Return
+timeout 10 xdotool windowactivate --sync "$box" key --clearmodifiers Return 2>/dev/null || xdotool key --window "$box" Return
 wait_for 10 sh -c "! kill -0 $second" || fail "the second copy did not end"
 set +e
 wait "$second"
