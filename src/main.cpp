@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     setup.clock = &clock;
     setup.programs = &programs;
     setup.mail = &mail;
-    setup.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    setup.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
 
     kalvor::Form1 form(setup);
     kalvor::platform::TerminationWatcher termination;

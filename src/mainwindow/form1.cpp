@@ -359,7 +359,7 @@ void Form1::removeEvent() {
 }
 
 void Form1::minimizeToTray() {
-    if (!setup_.trayAvailable) {
+    if (!setup_.trayAvailable()) {
         // Without a notification area a hidden window could not be brought back.
         showMinimized();
         return;
@@ -416,7 +416,7 @@ void Form1::resizeEvent(QResizeEvent* event) {
 
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && setup_.trayAvailable) {
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized) && setup_.trayAvailable()) {
         // The window is never left minimized: it goes back to normal and into the tray.
         QTimer::singleShot(0, this, [this] {
             if (!(windowState() & Qt::WindowMinimized))

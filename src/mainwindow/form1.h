@@ -42,7 +42,8 @@ public:
         const Clock* clock = nullptr;
         ProgramStarter* programs = nullptr;
         MailSystem* mail = nullptr;
-        bool trayAvailable = true;
+        // Asked at each minimize: a desktop's notification area may start after Kalvor.
+        std::function<bool()> trayAvailable = [] { return true; };
         int splashMilliseconds = 3000;
         // Ends the program; tests record it instead.
         std::function<void()> quit = [] { QCoreApplication::exit(0); };

@@ -95,7 +95,7 @@ protected:
         setup.clock = &clock;
         setup.programs = &starter;
         setup.mail = &mail;
-        setup.trayAvailable = trayAvailable;
+        setup.trayAvailable = [trayAvailable] { return trayAvailable; };
         setup.splashMilliseconds = 0;
         setup.locale = QLocale(QLocale::English, QLocale::UnitedStates);
         setup.quit = [this] { ++quits; };
