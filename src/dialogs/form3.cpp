@@ -32,7 +32,7 @@ QLabel* yellowLabel(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-Form3::Form3(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+Form3::Form3(QWidget* parent) : NoCancelDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(toPixels(5175), toPixels(2010));
@@ -96,7 +96,7 @@ void Form3::presentAbout(QWidget* parent) {
 }
 
 void Form3::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
+    NoCancelDialog::paintEvent(event);
     QPainter p(this);
     const int right = toPixels(5145);
     const int bottom = toPixels(1995);
@@ -106,15 +106,6 @@ void Form3::paintEvent(QPaintEvent* event) {
     p.drawLine(0, bottom, right, bottom);
     p.setPen(QPen(palette().color(QPalette::WindowText), 1));
     p.drawLine(0, bottom, 0, 0);
-}
-
-void Form3::keyPressEvent(QKeyEvent* event) {
-    // Only OK closes the box: Escape does not.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace kalvor

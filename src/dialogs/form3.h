@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/nocanceldialog.h"
 
 class QPushButton;
 
@@ -8,7 +8,7 @@ namespace kalvor {
 
 // The About box: the program's name, icon and version on a blue panel. At start-up it is the
 // splash window; the About command shows it with its OK button.
-class Form3 : public QDialog {
+class Form3 : public platform::NoCancelDialog {
     Q_OBJECT
 public:
     static inline const QColor kBlue{0, 0, 255};
@@ -22,7 +22,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPushButton* ok_;

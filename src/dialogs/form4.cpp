@@ -42,7 +42,7 @@ QStringList volumes() {
 
 } // namespace
 
-Form4::Form4(QLineEdit* target, QWidget* parent) : QDialog(parent), target_(target) {
+Form4::Form4(QLineEdit* target, QWidget* parent) : NoCancelDialog(parent), target_(target) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Form4"));
     resize(toPixels(5775), toPixels(3120));
@@ -155,23 +155,12 @@ void Form4::ok() {
     accept();
 }
 
-void Form4::keyPressEvent(QKeyEvent* event) {
-    // Neither button is the cancel button: Escape does not close the dialog.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == Combo1_ || watched == Combo1_->lineEdit()) && event->type() == QEvent::KeyPress) {
         // The file type is chosen from the list only.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool typing = !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
-        return typing || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace;
+        return platform::editsPickList(*static_cast<QKeyEvent*>(event));
     }
-    return QDialog::eventFilter(watched, event);
+    return NoCancelDialog::eventFilter(watched, event);
 }
 
 } // namespace kalvor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/nocanceldialog.h"
 
 class QComboBox;
 class QLineEdit;
@@ -12,7 +12,7 @@ class DirectoryList;
 
 // Picks a program file ("Program to run") or a starting folder ("Starting Directory") from
 // drive, folder and file lists, and writes the choice into the editor's box on OK.
-class Form4 : public QDialog {
+class Form4 : public platform::NoCancelDialog {
     Q_OBJECT
 public:
     static constexpr const char* kProgramCaption = "Program to run";
@@ -26,7 +26,6 @@ public:
     static QString joinPath(const QString& folder, const QString& name);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -79,7 +79,7 @@ QString fromRecordText(std::span<const char> field) {
 
 } // namespace
 
-Form2::Form2(EditorHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+Form2::Form2(EditorHost& host, QWidget* parent) : NoCancelDialog(parent), host_(host) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Add Message"));
     setWindowIcon(platform::programIcon());
@@ -543,21 +543,9 @@ void Form2::browse(bool forProgram) {
     browser.exec();
 }
 
-void Form2::keyPressEvent(QKeyEvent* event) {
-    // Neither button is the cancel button: Escape does not close the dialog.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == rep_ && event->type() == QEvent::KeyPress) {
-        // A pick list: typing and Delete change nothing, Tab still moves on.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool typing = !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
-        return typing || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace;
+        return platform::editsPickList(*static_cast<QKeyEvent*>(event));
     }
     if (watched == who_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -583,7 +571,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return NoCancelDialog::eventFilter(watched, event);
 }
 
 } // namespace kalvor

@@ -2,7 +2,7 @@
 
 #include "engine/eventrec.h"
 
-#include <QDialog>
+#include "platform/nocanceldialog.h"
 #include <QPersistentModelIndex>
 
 #include <array>
@@ -26,7 +26,7 @@ class EditorHost;
 // The event editor: one event's description, next occurrence, repeat rule, excluded weekdays and
 // action (a page of its tabs each: mail, display, run). Its caption says whether OK adds a new
 // event or stores the edited one.
-class Form2 : public QDialog {
+class Form2 : public platform::NoCancelDialog {
     Q_OBJECT
 public:
     static constexpr const char* kAddCaption = "Add Event";
@@ -53,7 +53,6 @@ public:
     QWidget* thiscontrol = nullptr;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
