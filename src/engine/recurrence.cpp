@@ -82,4 +82,8 @@ std::optional<double> nextOccurrence(int unit, int occ, double when, LocalSecond
     return secondsToOle(t);
 }
 
+bool isExcludedDay(unsigned char mask, const CivilDate& date) noexcept {
+    return (mask >> (weekdayOf(date) - 1)) & 1U;
+}
+
 } // namespace kalvor

@@ -44,9 +44,6 @@ std::optional<LocalSeconds> addUnits(LocalSeconds t, int unit, std::int64_t coun
 std::optional<double> nextOccurrence(int unit, int occ, double when, LocalSeconds nowMinute) noexcept;
 
 // True when the weekday of `date` has its bit set in the excluded-days mask (bit 0 Sunday).
-constexpr bool isExcludedDay(unsigned char mask, const CivilDate& date) noexcept {
-    const int weekday = weekday_from_days(days_from_civil(date.year, date.month, date.day)); // 0 = Sunday
-    return (mask >> weekday) & 1U;
-}
+bool isExcludedDay(unsigned char mask, const CivilDate& date) noexcept;
 
 } // namespace kalvor
